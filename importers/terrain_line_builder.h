@@ -7,12 +7,13 @@
 inline constexpr char open_line_shape_name[] =
     "\x8a\x4a\x82\xa2\x82\xbd\x90\xfc\x8c\x60\x8f\xf3";
 
-// Elevation file units to host units: centimetres for mem, decimetres for lem.
+// Neighbouring grid points lie this many host units apart (before sampling): a host
+// unit is 10 m for 50 m mesh grids and 1 m for 5 m mesh grids.
+inline constexpr double grid_point_spacing = 5.0;
+
+// Both file kinds store elevations in tenths of a metre; these turn them into host units.
 inline constexpr double mem_elevation_scale = 0.01;
 inline constexpr double lem_elevation_scale = 0.1;
-
-// Neighbouring grid points lie this many host units apart (before sampling).
-inline constexpr double grid_point_spacing = 5.0;
 
 // Emits the grid into the scene as one part named `part_name` holding one open line
 // shape per sampled row (rows 0, S, 2S, ...) with one control point per sampled column,
