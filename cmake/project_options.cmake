@@ -14,4 +14,12 @@ if(TERRAIN_SANITIZE)
   target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(TERRAIN_FUZZ)
+  # Coverage instrumentation and sanitizers for all code; the fuzz targets add the
+  # libFuzzer main themselves.
+  target_compile_options(project_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 target_include_directories(project_options INTERFACE "${PROJECT_SOURCE_DIR}")

@@ -3,6 +3,8 @@
 #include "importers/terrain_import.h"
 
 #include "tests/support/elevation_text.h"
+#include "tools/recording_host/counting_scene.h"
+#include "tools/recording_host/line_array_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -13,42 +15,6 @@
 namespace {
 
 long allocations = 0;
-
-// Hands over pre-split lines and counts nothing itself, so every allocation counted
-// during the import is the importer's.
-class prepared_stream final : public source_stream_interface {
-public:
-    explicit prepared_stream(std::string text) : text_(std::move(text)) {
-        for (char& c : text_) {
-            if (c == '\n') c = '\0';
-        }
-    }
-    void TERRAIN_THISCALL read_line(const char** line, std::int32_t) override {
-        if (offset_ >= text_.size()) throw 0;
-        *line = text_.c_str() + offset_;
-        offset_ += std::char_traits<char>::length(*line) + 1;
-    }
-    const char* TERRAIN_THISCALL get_file_path() override { return "C:\\data\\sample.lem"; }
-
-private:
-    std::string text_;
-    std::size_t offset_ = 0;
-};
-
-class counting_scene final : public scene_builder_interface {
-public:
-    long points = 0;
-    void TERRAIN_THISCALL open_creation(std::int32_t) override {}
-    void TERRAIN_THISCALL open_part(const char*, std::int32_t) override {}
-    void TERRAIN_THISCALL open_line(const char*, std::int32_t, std::int32_t) override {}
-    void TERRAIN_THISCALL add_line_point(const vec3*, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                                         std::int32_t) override {
-        ++points;
-    }
-    void TERRAIN_THISCALL close_line(std::int32_t) override {}
-    void TERRAIN_THISCALL close_part(std::int32_t) override {}
-    void TERRAIN_THISCALL close_creation(std::int32_t) override {}
-};
 
 TEST(import_allocations, a_full_size_import_of_either_kind_allocates_nothing) {
     using namespace elevation_text;
@@ -62,7 +28,7 @@ TEST(import_allocations, a_full_size_import_of_either_kind_allocates_nothing) {
 
     for (const auto& [kind, text, points] :
          {std::tuple{elevation_file_kind::mem, mem, 200L * 200L}, std::tuple{elevation_file_kind::lem, lem, 300L * 400L}}) {
-        prepared_stream stream(text);
+        line_array_stream stream(text, "C:\\data\\sample.lem");
         counting_scene scene;
         const long before = allocations;
         import_terrain(kind, 1, scene, stream);
