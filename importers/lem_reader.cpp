@@ -1,7 +1,7 @@
 #include "importers/lem_reader.h"
 
 #include "importers/line_source.h"
-#include "importers/number_field.h"
+#include "importers/value_field.h"
 #include "importers/record_line.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ int parse_lem_record(const char* line, std::size_t length, float (&row)[lem_grid
     const int count = record_value_count(std::min(length, lem_line_capacity), lem_record_prefix);
     const char* field = line + lem_record_prefix;
     for (int j = 0; j < count; ++j, field += value_field_width) {
-        row[j] = static_cast<float>(parse_number_field(field, value_field_width));
+        row[j] = static_cast<float>(parse_value_field(field));
         if (j == 0) continue;
         const bool missing = row[j] == missing_elevation;
         const bool left_missing = row[j - 1] == missing_elevation;

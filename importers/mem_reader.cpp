@@ -1,7 +1,7 @@
 #include "importers/mem_reader.h"
 
 #include "importers/line_source.h"
-#include "importers/number_field.h"
+#include "importers/value_field.h"
 #include "importers/record_line.h"
 
 #include <algorithm>
@@ -68,7 +68,7 @@ int parse_mem_record(const char* line, std::size_t length, bool holds_elevations
     const char* field = line + mem_record_prefix;
     for (int j = 0; j < count; ++j, field += value_field_width) {
         const std::int32_t value =
-            holds_elevations ? parse_number_field(field, value_field_width) : -9999;
+            holds_elevations ? parse_value_field(field) : -9999;
         row[j] = value == -9999 ? 0.0f : static_cast<float>(value);
     }
     return count;

@@ -35,3 +35,31 @@ TEST(number_field_width, stops_at_the_end_of_the_field) {
 }
 
 }  // namespace
+
+#include "importers/value_field.h"
+
+namespace {
+
+// The value-field fast path must agree with the general parser on every field: all
+// 5-character fields over an alphabet holding each kind of byte that matters.
+TEST(value_field, agrees_with_the_general_parser_on_every_field_of_a_mixed_alphabet) {
+    constexpr char alphabet[] = {' ', '-', '+', '0', '1', '9', 'a', '\t', '\0', '\xff'};
+    constexpr int n = sizeof alphabet;
+    char field[5];
+    int usual_shapes = 0;
+    for (int code = 0; code < n * n * n * n * n; ++code) {
+        int rest = code;
+        for (char& c : field) {
+            c = alphabet[rest % n];
+            rest /= n;
+        }
+        const std::int32_t expected = parse_number_field(field, 5);
+        ASSERT_EQ(parse_value_field(field), expected) << testing::PrintToString(std::string(field, 5));
+        usual_shapes += field[4] >= '0' && field[4] <= '9';
+    }
+    EXPECT_GT(usual_shapes, 0);
+    static_assert(parse_value_field("-9999") == -9999 && parse_value_field(" 2477") == 2477 &&
+                  parse_value_field("12a45") == 12);
+}
+
+}  // namespace
