@@ -57,4 +57,20 @@ TEST(synthetic_terrain, lem_files_read_back_cell_for_cell_and_short_mem_files_en
     EXPECT_EQ(short_grid->column_count, 30);
 }
 
+
+TEST(synthetic_terrain, voids_hold_missing_cells_on_land_and_nothing_outside_them) {
+    synthetic_terrain_options options;
+    options.rows = 60;
+    options.columns = 80;
+    options.sea_fraction = 0;
+    options.voids = {{30, 40, 5}};
+    const auto cells = synthetic_elevations(options);
+    for (int i = 0; i < options.rows; ++i) {
+        for (int j = 0; j < options.columns; ++j) {
+            const bool inside = (i - 30) * (i - 30) + (j - 40) * (j - 40) <= 25;
+            ASSERT_EQ(cells[static_cast<std::size_t>(i) * options.columns + j] == -9999, inside) << i << "," << j;
+        }
+    }
+}
+
 }  // namespace

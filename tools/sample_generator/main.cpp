@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
     CLI::App app{"Writes a synthetic 50 m mesh (mem) or 5 m mesh (lem) elevation file."};
@@ -24,7 +26,18 @@ int main(int argc, char** argv) {
     app.add_option("--announce", options.announced_records, "mem: records the header announces")
         ->check(CLI::Range(0, 999));
     app.add_option("--mesh-code", options.mesh_code, "mem: 6-character mesh code");
+    std::vector<std::string> voids;
+    app.add_option("--void", voids, "ROW,COLUMN,RADIUS: a round hole of missing cells (repeatable)");
     CLI11_PARSE(app, argc, argv);
+    for (const std::string& text : voids) {
+        data_void v;
+        char tail = 0;
+        if (std::sscanf(text.c_str(), "%d,%d,%d%c", &v.row, &v.column, &v.radius, &tail) != 3 || v.radius < 0) {
+            std::cerr << "generate-elevation-samples: --void wants ROW,COLUMN,RADIUS, not " << text << "\n";
+            return 2;
+        }
+        options.voids.push_back(v);
+    }
 
     const std::string text = kind == "mem" ? synthetic_mem_text(options) : synthetic_lem_text(options);
     std::ofstream file(output, std::ios::binary);

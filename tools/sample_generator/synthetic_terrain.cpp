@@ -54,7 +54,11 @@ std::vector<int> synthetic_elevations(const synthetic_terrain_options& o) {
                 metres -= 2 * o.relief_m * std::max(0.0, corner - (1.0 - o.sea_fraction)) / o.sea_fraction;
             }
             const int tenths = static_cast<int>(std::lround(metres * 10));
-            cells[static_cast<std::size_t>(i) * o.columns + j] = metres < 0 ? missing : std::min(tenths, 99999);
+            const bool in_void = std::any_of(o.voids.begin(), o.voids.end(), [&](const data_void& v) {
+                return (i - v.row) * (i - v.row) + (j - v.column) * (j - v.column) <= v.radius * v.radius;
+            });
+            cells[static_cast<std::size_t>(i) * o.columns + j] =
+                metres < 0 || in_void ? missing : std::min(tenths, 99999);
         }
     }
     return cells;

@@ -6,6 +6,14 @@
 #include <string>
 #include <vector>
 
+// A round hole in the data, such as a survey leaves over water or dense forest: every
+// cell within `radius` cells of the centre is written as missing.
+struct data_void {
+    int row = 0;
+    int column = 0;
+    int radius = 0;
+};
+
 struct synthetic_terrain_options {
     int rows = 200;
     int columns = 200;
@@ -14,6 +22,8 @@ struct synthetic_terrain_options {
     double sea_fraction = 0.15;
     // Highest summit in metres.
     double relief_m = 1200.0;
+    // Holes of missing cells anywhere in the grid, also on land.
+    std::vector<data_void> voids;
     // mem only: record numbers (from 0) flagged as missing in the header.
     std::vector<int> missing_records;
     // mem only: records the header announces; -1 means `rows`. Announcing more than
@@ -25,7 +35,7 @@ struct synthetic_terrain_options {
     std::string mesh_code = "533945";
 };
 
-// Elevations in tenths of a metre, row-major, -9999 for the sea.
+// Elevations in tenths of a metre, row-major, -9999 for the sea and the voids.
 std::vector<int> synthetic_elevations(const synthetic_terrain_options& options);
 
 std::string synthetic_mem_text(const synthetic_terrain_options& options);
