@@ -12,6 +12,7 @@ atomic_file::~atomic_file() { discard(); }
 
 bool atomic_file::fail(const char* what) {
     error_ = std::string(what) + ": " + std::strerror(errno);
+    discard();
     return false;
 }
 
@@ -58,11 +59,13 @@ bool atomic_file::open() {
 }
 
 bool atomic_file::write(const void* data, std::size_t size) {
+    if (stream_ == nullptr) return false;  // not open, or failed before
     if (size > 0 && std::fwrite(data, 1, size, stream_) != size) return fail("cannot write the file");
     return true;
 }
 
 bool atomic_file::commit() {
+    if (stream_ == nullptr) return false;
     const bool written = std::fflush(stream_) == 0 && !std::ferror(stream_);
     const int saved = errno;
     const bool closed = std::fclose(stream_) == 0;

@@ -22,6 +22,7 @@ public:
     // Flushes, closes and renames the temporary file to the target name.
     bool commit();
 
+    // After any failure the temporary file is gone and every later step fails too.
     // Why the last step failed, as one line ("No space left on device", ...).
     const std::string& error() const { return error_; }
     const std::string& path() const { return path_; }
