@@ -7,6 +7,7 @@
 //   format/*  - writing each output format into memory
 //   write     - writing the OBJ text to a file and renaming it into place
 //   preview   - drawing the picture and encoding the PNG
+#include "importers/elevation_grid.h"
 #include "tools/recording_host/text_stream.h"
 #include "tools/sample_generator/synthetic_terrain.h"
 #include "tools/terrain_import/atomic_file.h"
