@@ -2,6 +2,7 @@
 
 #include "importers/terrain_line_builder.h"
 #include "tools/terrain_import/geometry_formats.h"
+#include "tools/terrain_import/png_writer.h"
 #include "tools/terrain_import/preview_views.h"
 #include "tools/terrain_import/relief_palette.h"
 
@@ -10,6 +11,8 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -243,11 +246,6 @@ void draw_axes(cairo_t* cr, const preview_fonts& fonts, const panel_box& map) {
     text(cr, x + 6, y - 36, "z");
 }
 
-cairo_status_t write_to_file(void* closure, const unsigned char* data, unsigned int length) {
-    return std::fwrite(data, 1, length, static_cast<std::FILE*>(closure)) == length ? CAIRO_STATUS_SUCCESS
-                                                                                   : CAIRO_STATUS_WRITE_ERROR;
-}
-
 preview_terrain terrain_of(const preview_request& r) {
     preview_terrain t;
     t.grid = make_sampled_grid(r.terrain, r.census, r.chosen.sample_step);
@@ -317,11 +315,8 @@ bool draw_preview_png(const preview_request& request, std::FILE* png, std::strin
          anchor::right);
 
     cairo_destroy(cr);
-    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, write_to_file, png);
+    const bool written = write_png(surface, png);
     cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) {
-        problem = std::string("cannot write the picture: ") + cairo_status_to_string(status);
-        return false;
-    }
-    return true;
+    if (!written) problem = std::string("cannot write the picture: ") + std::strerror(errno);
+    return written;
 }
