@@ -141,9 +141,9 @@ void draw_perspective_view(cairo_t* cr, const preview_terrain& t, const panel_bo
         cairo_show_text(cr, axis.label);
     }
 
-    // Farthest line first: each line's curtain, filled with the background, hides what
-    // lies behind it. Every line has one z, and the camera is on the low-z side, so
-    // depth order is z order.
+    // Farthest line first: each line's curtain, filled with a shade just darker than the
+    // background, hides what lies behind it, so the terrain reads as a body. Every line
+    // has one z, and the camera is on the low-z side, so depth order is z order.
     std::vector<int> order(static_cast<std::size_t>(g.rows));
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
@@ -163,7 +163,7 @@ void draw_perspective_view(cairo_t* cr, const preview_terrain& t, const panel_bo
                 cairo_line_to(cr, p.x, p.y);
             }
             cairo_close_path(cr);
-            set_colour(cr, panel_background);
+            set_colour(cr, terrain_body);
             cairo_fill(cr);
         }
 

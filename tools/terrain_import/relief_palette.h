@@ -22,6 +22,7 @@ inline constexpr rgb missing_line{0.42, 0.38, 0.86};
 
 inline constexpr rgb page_background{1.0, 1.0, 1.0};
 inline constexpr rgb panel_background{0.985, 0.98, 0.965};
+inline constexpr rgb terrain_body{0.94, 0.93, 0.905};
 inline constexpr rgb frame_colour{0.78, 0.78, 0.76};
 inline constexpr rgb text_colour{0.13, 0.13, 0.15};
 inline constexpr rgb quiet_text_colour{0.40, 0.40, 0.43};
