@@ -1,6 +1,6 @@
 // terrain-import: imports an elevation file exactly as the host's importer plug-ins do
 // and shows what the host would get.
-#include "tools/terrain_import/deliverables.h"
+#include "tools/terrain_import/deliverable_choice.h"
 #include "tools/terrain_import/tool_run.h"
 
 #include <CLI/CLI.hpp>
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
     tool_options options;
     std::vector<std::string> names;
-    for (const deliverable& d : all_deliverables()) names.emplace_back(d.name);
+    for (const deliverable* d : all_deliverables) names.emplace_back(d->name);
     std::string format;
 
     app.add_option("FILE", options.file, "the .mem or .lem file to import")->required();

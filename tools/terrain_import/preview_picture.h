@@ -1,7 +1,7 @@
 #pragma once
 #include "tools/terrain_import/captured_terrain.h"
 #include "tools/terrain_import/cell_census.h"
-#include "tools/terrain_import/deliverables.h"
+#include "tools/terrain_import/deliverable_choice.h"
 
 #include <cstdio>
 #include <string>

@@ -76,8 +76,11 @@ std::string describe_import(const std::string& file_name, const deliverable& cho
 
     std::string out;
     line(out, "file", file_name);
-    line(out, "deliverable", std::string(chosen.name) + " (" + std::string(kind_description(chosen.kind)) +
-                                 " file, " + sampling(chosen.sample_step) + ")");
+    char plugin_id[16];
+    std::snprintf(plugin_id, sizeof plugin_id, "0x%08X", static_cast<unsigned>(chosen.importer_id));
+    line(out, "deliverable", std::string(chosen.name) + " (plug-in ID " + plugin_id + "; " +
+                                 std::string(kind_description(chosen.kind)) + " file, " +
+                                 sampling(chosen.sample_step) + ")");
     if (terrain.parts.empty()) {
         line(out, "part name", "(no part: the importer created nothing)");
     } else {

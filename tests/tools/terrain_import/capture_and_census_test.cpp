@@ -114,7 +114,7 @@ TEST(describe_import, tells_grid_extent_elevations_and_what_missing_cells_became
         describe_import("hill-02.lem", qelmar5, scene.terrain(), take_cell_census(elevation_file_kind::lem, text));
     EXPECT_EQ(info,
               "file:          hill-02.lem\n"
-              "deliverable:   qelmar5 (5 m mesh file, every grid point)\n"
+              "deliverable:   qelmar5 (plug-in ID 0x51800010; 5 m mesh file, every grid point)\n"
               "part name:     hill-02.lem\n"
               "grid:          3 rows x 3 columns\n"
               "lines:         3\n"

@@ -3,7 +3,7 @@
 #include "importers/terrain_import.h"
 #include "tools/recording_host/recording_scene.h"
 #include "tools/recording_host/text_stream.h"
-#include "tools/terrain_import/deliverables.h"
+#include "tools/terrain_import/deliverable_choice.h"
 #include "tools/terrain_import/host_file_path.h"
 
 #include <fstream>

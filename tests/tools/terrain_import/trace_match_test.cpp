@@ -26,7 +26,8 @@ TEST(trace, of_every_bundled_sample_and_deliverable_equals_the_recording_hosts) 
     ASSERT_GE(samples.size(), 4u);
     int imports = 0;
     for (const std::string& sample : samples) {
-        for (const deliverable& d : all_deliverables()) {
+        for (const deliverable* each : all_deliverables) {
+            const deliverable& d = *each;
             if (!same_extension(d.extension, std::filesystem::path(sample).extension().string().substr(1))) continue;
             SCOPED_TRACE(sample + " " + std::string(d.name));
             const reference_import expected(sample, d);

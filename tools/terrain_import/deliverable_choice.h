@@ -1,19 +1,9 @@
 #pragma once
-#include "importers/terrain_import.h"
+// Choosing one of the six deliverables (their constants are the plug-ins' own) and the
+// facts about their kinds that people need to read an import.
+#include "plugin/deliverables.h"
 
-#include <span>
 #include <string_view>
-
-// The six importers the host can load: each reads one kind of elevation file and
-// samples every `sample_step`-th row and column of its grid.
-struct deliverable {
-    std::string_view name;       // vantor200 ... qelmar5
-    elevation_file_kind kind;
-    int sample_step;             // 4, 2 or 1
-    std::string_view extension;  // "mem" or "lem", without the dot
-};
-
-std::span<const deliverable> all_deliverables();
 
 // nullptr when no deliverable has that name.
 const deliverable* find_deliverable(std::string_view name);
@@ -23,7 +13,7 @@ const deliverable* find_deliverable(std::string_view name);
 // no deliverable reads such files.
 const deliverable* densest_deliverable_for_extension(std::string_view extension);
 
-// Host units per metre of a kind: one host unit is 10 m in mem grids and 1 m in lem grids.
+// Metres per host unit of a kind: one host unit is 10 m in mem grids and 1 m in lem grids.
 double metres_per_host_unit(elevation_file_kind kind);
 
 // Where both kinds come from: "50 m mesh" or "5 m mesh".
