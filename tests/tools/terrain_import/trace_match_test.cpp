@@ -1,6 +1,7 @@
 // The tool is a host: its trace of an import must be, byte for byte, the recording test
 // host's trace of the same file through the same deliverable.
 #include "tests/tools/terrain_import/reference_import.h"
+#include "tests/tools/terrain_import/scratch_folder.h"
 #include "tests/tools/terrain_import/tool_process.h"
 #include "tools/recording_host/trace_format.h"
 
@@ -50,12 +51,9 @@ TEST(trace, lem_part_names_come_from_the_end_of_the_absolute_path) {
     ASSERT_EQ(bundled.exit_code, 0) << bundled.errors;
     EXPECT_EQ(bundled.out.substr(0, 40), "open_creation\nopen_part \"coastal.lem\"\nop");
 
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "terrain-import-names";
-    std::filesystem::create_directories(folder);
-    const std::string short_name = (folder / "a.lem").string();
-    std::filesystem::copy_file("samples/coastal.lem", short_name, std::filesystem::copy_options::overwrite_existing);
+    const scratch_folder folder;
+    const std::string short_name = folder.write("a.lem", file_bytes("samples/coastal.lem"));
     const tool_result relative = run_tool({std::filesystem::relative(short_name).string(), "--format", "trace"});
-    std::filesystem::remove_all(folder);
     ASSERT_EQ(relative.exit_code, 0) << relative.errors;
     EXPECT_NE(relative.out.find("open_part \"" + short_name.substr(short_name.size() - 11) + "\"\n"),
               std::string::npos)
