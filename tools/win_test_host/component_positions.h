@@ -121,6 +121,17 @@ struct expected_position {
     }
 };
 
+// The rows cover positions 0 to 404 in order, without gap or overlap.
+constexpr bool expected_rows_cover_every_position() {
+    int next = 0;
+    for (const expected_position_row& row : expected_position_rows) {
+        if (row.first != next || row.last < row.first || row.arguments < 0) return false;
+        next = row.last + 1;
+    }
+    return next == 405;
+}
+static_assert(expected_rows_cover_every_position());
+
 // One entry per position, expanded from the rows.
 constexpr std::array<expected_position, component_position_count> expected_positions() {
     std::array<expected_position, component_position_count> positions{};
