@@ -2,6 +2,7 @@
 // allocation functions shows which blocks are live. Link this file into a program only.
 #include "tools/win_test_host/heap_probe.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -9,11 +10,12 @@ namespace {
 
 // The live blocks, unordered; enough for the test host's own allocations.
 constexpr int capacity = 1 << 16;
-const void* live[capacity];
+// Addresses only: the blocks' contents are never looked at.
+std::uintptr_t live[capacity];
 int live_count = 0;
 bool overflowed = false;
 
-void note_allocated(const void* p) {
+void note_allocated(std::uintptr_t p) {
     if (live_count < capacity) {
         live[live_count++] = p;
     } else {
@@ -21,7 +23,7 @@ void note_allocated(const void* p) {
     }
 }
 
-void note_freed(const void* p) {
+void note_freed(std::uintptr_t p) {
     for (int i = live_count - 1; i >= 0; --i) {
         if (live[i] == p) {
             live[i] = live[--live_count];
@@ -31,14 +33,16 @@ void note_freed(const void* p) {
 }
 
 void* allocate(std::size_t size) {
-    void* p = std::malloc(size == 0 ? 1 : size);
-    if (p != nullptr) note_allocated(p);
-    return p;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        note_allocated(reinterpret_cast<std::uintptr_t>(p));
+        return p;
+    }
+    return nullptr;
 }
 
 void release(void* p) noexcept {
     if (p == nullptr) return;
-    note_freed(p);
+    note_freed(reinterpret_cast<std::uintptr_t>(p));
     std::free(p);
 }
 
@@ -46,7 +50,7 @@ void release(void* p) noexcept {
 
 bool heap_block_is_live(const void* block) {
     for (int i = 0; i < live_count; ++i) {
-        if (live[i] == block) return true;
+        if (live[i] == reinterpret_cast<std::uintptr_t>(block)) return true;
     }
     return overflowed;
 }
