@@ -11,7 +11,7 @@ std::uint32_t unknown_interface::Release() {
 }
 
 void* unknown_interface::scalar_deleting_destructor(std::uint32_t flags) {
-    this->~unknown_interface();
+    this->unknown_interface::~unknown_interface();
     if ((flags & free_after_destroying) != 0) ::operator delete(static_cast<void*>(this));
     return this;
 }
