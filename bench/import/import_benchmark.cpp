@@ -138,9 +138,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
-            }
+            // With repetitions, the median stands for the benchmark; without, its one run.
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (median || single) seconds_[run.run_name.str()] = run.GetAdjustedRealTime();
         }
     }
 
