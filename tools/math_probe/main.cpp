@@ -13,6 +13,11 @@
 #include "math/transforms.h"
 #include "math/vec2.h"
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -168,6 +173,10 @@ void colours() {
 }  // namespace
 
 int main() {
+#if defined(_WIN32)
+    // Compared byte for byte with the native build: no "\r\n" translation.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     scalars_and_vectors();
     matrices();
     quaternions();
