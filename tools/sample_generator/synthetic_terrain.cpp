@@ -41,15 +41,23 @@ std::vector<int> synthetic_elevations(const synthetic_terrain_options& o) {
     std::vector<int> cells(static_cast<std::size_t>(o.rows) * o.columns);
     for (int i = 0; i < o.rows; ++i) {
         for (int j = 0; j < o.columns; ++j) {
-            double metres = 0;
+            // A smooth maximum of the hills (the 4-norm of their heights): near one summit
+            // that hill's height, where hills meet a saddle without a crease.
+            double sum_of_powers = 0;
             for (const hill& h : hills) {
                 const double d2 = (i - h.row) * (i - h.row) + (j - h.column) * (j - h.column);
-                metres = std::max(metres, h.height * std::exp(-d2 / (2 * h.radius * h.radius)));
+                sum_of_powers += std::pow(h.height * std::exp(-d2 / (2 * h.radius * h.radius)), 4);
             }
+            double metres = std::pow(sum_of_powers, 0.25);
             const double along = i * std::cos(ridge_angle) + j * std::sin(ridge_angle);
             metres += 0.06 * o.relief_m * std::sin(6.28318530717959 * along / ridge_wavelength);
+            // Lowlands stay just above the sea: only the sea area below is missing.
+            metres = std::max(metres, 0.5 + 0.01 * o.relief_m);
             // The land sinks toward the south-west corner; what falls below 0 is sea.
-            const double corner = 1.0 - (static_cast<double>(i) / o.rows + static_cast<double>(j) / o.columns) / 2;
+            // A wavy coast: the corner's share wobbles along both axes.
+            const double corner = 1.0 - (static_cast<double>(i) / o.rows + static_cast<double>(j) / o.columns) / 2 +
+                                  0.04 * std::sin(6.28318530717959 * j / (0.3 * size) + ridge_angle) *
+                                      std::cos(6.28318530717959 * i / (0.37 * size));
             if (o.sea_fraction > 0) {
                 metres -= 2 * o.relief_m * std::max(0.0, corner - (1.0 - o.sea_fraction)) / o.sea_fraction;
             }
