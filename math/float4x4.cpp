@@ -5,6 +5,7 @@
 #include "math/float4x4_transforms.h"
 #include "math/float4_rotation.h"
 #include "math/rotation.h"
+#include "math/transforms.h"
 
 bool float4x4::decompose(float4& scale, float4& shear, float4& rotation, float4& translation) const {
     vec3 s, h, r, t;
@@ -17,15 +18,9 @@ bool float4x4::decompose(float4& scale, float4& shear, float4& rotation, float4&
     return result;
 }
 
-float4x4 rotation_from_euler(const float4& e) {
-    const float cx = scalar::cos(e.x), sx = scalar::sin(e.x);
-    const float cy = scalar::cos(e.y), sy = scalar::sin(e.y);
-    const float cz = scalar::cos(e.z), sz = scalar::sin(e.z);
-    const float4x4 rx(1, 0, 0, 0, 0, cx, sx, 0, 0, -sx, cx, 0, 0, 0, 0, 1);
-    const float4x4 ry(cy, 0, -sy, 0, 0, 1, 0, 0, sy, 0, cy, 0, 0, 0, 0, 1);
-    const float4x4 rz(cz, sz, 0, 0, -sz, cz, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
-    return rx * ry * rz;
-}
+// The float4x4 product sums in the same order as the mat4 one, so the mat4 builder
+// gives the same elements.
+float4x4 rotation_from_euler(const float4& e) { return to_float4x4(rotation_from_euler(vec3(e.x, e.y, e.z))); }
 
 quat quat_from_euler(const float4& e) { return quat_from_euler(vec3(e.x, e.y, e.z)); }
 
